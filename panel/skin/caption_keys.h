@@ -1,0 +1,323 @@
+#pragma once
+// The caption texts: every text the panel and its dialogs show, replaceable
+// per skin set. The program's English text is the default of its key. All
+// keys are in section Section::kButtons except IDS_RECSCHE_DIALOG, which is
+// in [Panel]. The button tooltips are the caption keys of button_table.h.
+//
+// IDCBUTTONEDITNAME is read twice, into two texts with different defaults and
+// limits (audio settings dialog and TV settings page); a skin that has the key
+// gives both the same text.
+#include <cstddef>
+#include <string>
+
+#include "panel/skin/skin_keys.h"
+
+namespace zel::skin {
+
+// One enumerator per text, spelling its key in mixed case
+// (IDCSTATICSURFINGWIN is kIdcStaticSurfingWin).
+enum class Caption : std::size_t {
+  kIdmEdit,
+  kIdmPEmail,
+  kIdmSaveAs,
+  kIdmDelete,
+  kIdmDeleteAll,
+  kAutoScanCmbC,
+  kAutoScanCmb,
+  kAutoScanCmbCs,
+  kAutoScanCmbS,
+  kAutoScanAmbC,
+  kAutoScanAmb,
+  kAutoScanAmbCs,
+  kAutoScanAmbS,
+  kAutoScanFmbC,
+  kAutoScanFmb,
+  kAutoScanFmbCs,
+  kAutoScanFmbS,
+  kFullyScanFmbC,
+  kFullyScanFmb,
+  kIdsRecScheDialog,
+  kIdsProduct,
+  kIdmOpenAllFile,
+  kIdmDestroy,
+  kAboutBoxCaption,
+  kIdcVision,
+  kBIdOk,
+  kAudioSettingsCaption,
+  kIdcBalance,
+  kIdcBass,
+  kIdcTreble,
+  kIdcVolume,
+  kOsdAudioAutoDetect,
+  kOsdMono,
+  kOsdStereo,
+  kOsdLanguageA,
+  kOsdLanguageB,
+  kOsdLanguageC,
+  kIdcButtonEditNameAudio,
+  kIdcBtnDefault,
+  kIdcButtonAudio,
+  kBAudioIdOk,
+  kIdcAudioSetCountry,
+  kIdcCounCode,
+  kIdcCode,
+  kIdOkCountry,
+  kIdcRadio1,
+  kIdcRadio2,
+  kIddDialogEditName,
+  kIdcStaticCh,
+  kIdcStaticName,
+  kIdOkSvae,
+  kIdCancelClose,
+  kIdsTvSetting,
+  kIdsVideoSetting,
+  kIdsRecordSetting,
+  kIdsMisc,
+  kIdsFuScan,
+  kAllSettings,
+  kIdcTvCard,
+  kIdcCategory,
+  kIdcCountry,
+  kIdcRadioAir,
+  kIdcRadioCable,
+  kIdcRadioAutoDetect,
+  kIdcRadioSelectCountry,
+  kIdcCountryCode,
+  kIdcButtonVdoStand,
+  kIdcChannelEdit,
+  kIdcChNo,
+  kIdcStaticChange,
+  kIdcButtonEditNameTv,
+  kIdcChList,
+  kIdcNumButtonUp1,
+  kIdcNumButtonDown1,
+  kIdcNumButtonEnter,
+  kIdcNumButtonAdd,
+  kIdcNumButtonDelete,
+  kIdcNumButtonAutoScan,
+  kIdcStaticMin,
+  kIdcStaticMax,
+  kIdcFineTuneCh,
+  kIdcButtonFreqDef,
+  kIdcButtonSaveForFreq,
+  kIdcStaticFine,
+  kIdcStaticBrin,
+  kIdcContrast,
+  kIdcStaticHue,
+  kIdcStaticSaturation,
+  kIdcButtonDefault,
+  kIdcStaticRecFormat,
+  kIdcStaticRbr,
+  kIdcStaticBr,
+  kIdcStaticAbr,
+  kIdcStaticWordDir,
+  kIdcButtonBrowse2,
+  kIdcStaticCs,
+  kIdcStaticSfr,
+  kIdcStaticOs,
+  kIdcStaticTimeShift,
+  kIdcCheckTimeShift,
+  kIdcStaticWd,
+  kIdcButtonBrowse,
+  kIdcStaticOutSi,
+  kIdcStaticBit,
+  kIdcStaticSnapshot,
+  kIdcStaticSnapshotSet,
+  kIdcStaticTp,
+  kIdcAlwaysOnTop,
+  kIdcChannelSurfing,
+  kIdcStaticSurfing,
+  kIdcStaticSurfingWin,
+  kIdcVsGroup,
+  kIdcVStandard,
+  kIdcCheckFullyScan,
+  kIdcStaticFMin,
+  kIdcStaticFMax,
+  kIdcBFuScan,
+  kIdcStaticCe,
+  kIdcStaticCl,
+  kIdcStaticCn,
+  kIdcStaticKi,
+  kIdcStaticFre,
+  kIdcSaveFreqSet,
+  kIdcFuScDel,
+  kIddDFreqScanCaption,
+  kIdcTakeTime,
+  kIdcStaticFNow,
+  kIdcStaticFound,
+  kIdOkStartScan,
+  kIdCancelStopScan,
+  kCount
+};
+
+struct CaptionRow {
+  Caption id;
+  Section section;
+  TextKey key;
+};
+
+// The about box's version line.
+inline constexpr std::string_view kVersionLine = "Zentavio Driftcam TV Panel, Version 3.00Beta";
+
+namespace detail {
+inline constexpr Section kBtn = Section::kButtons;
+}  // namespace detail
+
+inline constexpr CaptionRow kCaptions[] = {
+    // clang-format off
+    {Caption::kIdmEdit, detail::kBtn, {"IDMEDIT", "Edit", 49}},
+    {Caption::kIdmPEmail, detail::kBtn, {"IDMPEMAIL", "E-mail", 49}},
+    {Caption::kIdmSaveAs, detail::kBtn, {"IDMSAVEAS", "Save as", 49}},
+    {Caption::kIdmDelete, detail::kBtn, {"IDMDELETE", "Delete", 49}},
+    {Caption::kIdmDeleteAll, detail::kBtn, {"IDMDELETEALL", "Delete All", 49}},
+    {Caption::kAutoScanCmbC, detail::kBtn, {"AUTOSCANCMBC", "AutoScan", 49}},
+    {Caption::kAutoScanCmb, detail::kBtn, {"AUTOSCANCMB", "AutoScan Cable will start now.It will take few minutes.PLEASE wait...", 249}},
+    {Caption::kAutoScanCmbCs, detail::kBtn, {"AUTOSCANCMBCS", "Stop AutoScan", 49}},
+    {Caption::kAutoScanCmbS, detail::kBtn, {"AUTOSCANCMBS", "Are you sure to Stop AutoScan Cable?", 249}},
+    {Caption::kAutoScanAmbC, detail::kBtn, {"AUTOSCANAMBC", "AutoScan", 49}},
+    {Caption::kAutoScanAmb, detail::kBtn, {"AUTOSCANAMB", "AutoScan Air will start now.It will take few minutes.PLEASE wait...", 249}},
+    {Caption::kAutoScanAmbCs, detail::kBtn, {"AUTOSCANAMBCS", "Stop AutoScan", 49}},
+    {Caption::kAutoScanAmbS, detail::kBtn, {"AUTOSCANAMBS", "Are you sure to Stop AutoScan Air?", 249}},
+    {Caption::kAutoScanFmbC, detail::kBtn, {"AUTOSCANFMBC", "AutoScan", 49}},
+    {Caption::kAutoScanFmb, detail::kBtn, {"AUTOSCANFMB", "AutoScan FM will start now.It will take few minutes.PLEASE wait...", 249}},
+    {Caption::kAutoScanFmbCs, detail::kBtn, {"AUTOSCANFMBCS", "Stop AutoScan", 49}},
+    {Caption::kAutoScanFmbS, detail::kBtn, {"AUTOSCANFMBS", "Are you sure to Stop AutoScan FM?", 249}},
+    {Caption::kFullyScanFmbC, detail::kBtn, {"FULLYSCANFMBC", "FullyScan", 49}},
+    {Caption::kFullyScanFmb, detail::kBtn, {"FULLYSCANFMB", "FullyScan will start now.It will take few minutes.PLEASE wait...", 249}},
+    {Caption::kIdsRecScheDialog, Section::kPanel, {"IDS_RECSCHE_DIALOG", "Schedule Recording Settings", 49}},
+    {Caption::kIdsProduct, detail::kBtn, {"IDS_PRODUCT", "Driftcam", 29}},
+    {Caption::kIdmOpenAllFile, detail::kBtn, {"IDMOPENALLFILE", "Open the TV", 49}},
+    {Caption::kIdmDestroy, detail::kBtn, {"IDMDESTROY", "Close", 49}},
+    {Caption::kAboutBoxCaption, detail::kBtn, {"ABOUTBOX_CAPTION", "About", 99}},
+    {Caption::kIdcVision, detail::kBtn, {"IDCVISION", kVersionLine, 259}},
+    {Caption::kBIdOk, detail::kBtn, {"BIDOK", "OK", 9}},
+    {Caption::kAudioSettingsCaption, detail::kBtn, {"AUDIOSETTINGS_CAPTION", "Audio Settings", 99}},
+    {Caption::kIdcBalance, detail::kBtn, {"IDCBALANCE", "Balance:", 19}},
+    {Caption::kIdcBass, detail::kBtn, {"IDCBASS", "Bass:", 19}},
+    {Caption::kIdcTreble, detail::kBtn, {"IDCTREBLE", "Treble:", 19}},
+    {Caption::kIdcVolume, detail::kBtn, {"IDCVOLUME", "Volume:", 19}},
+    {Caption::kOsdAudioAutoDetect, detail::kBtn, {"OSD_AUDIOAUTODETECT", "Auto detect stereo", 29}},
+    {Caption::kOsdMono, detail::kBtn, {"OSD_MONO", "Mono", 29}},
+    {Caption::kOsdStereo, detail::kBtn, {"OSD_STEREO", "Stereo", 29}},
+    {Caption::kOsdLanguageA, detail::kBtn, {"OSD_LANGUAGEA", "Language A", 29}},
+    {Caption::kOsdLanguageB, detail::kBtn, {"OSD_LANGUAGEB", "Language B", 29}},
+    {Caption::kOsdLanguageC, detail::kBtn, {"OSD_LANGUAGEC", "Language C", 29}},
+    {Caption::kIdcButtonEditNameAudio, detail::kBtn, {"IDCBUTTONEDITNAME", "Enter", 29}},
+    {Caption::kIdcBtnDefault, detail::kBtn, {"IDCBTNDEFAULT", "Default", 19}},
+    {Caption::kIdcButtonAudio, detail::kBtn, {"IDCBUTTONAUDIO", "713X Chip  Audio Settings", 39}},
+    {Caption::kBAudioIdOk, detail::kBtn, {"BAUDIOIDOK", "Close", 19}},
+    {Caption::kIdcAudioSetCountry, detail::kBtn, {"IDCAUDIOSETCOUNTRY", "Audio Setting", 49}},
+    {Caption::kIdcCounCode, detail::kBtn, {"IDCCOUNCODE", "Country Code", 49}},
+    {Caption::kIdcCode, detail::kBtn, {"IDCCODE", "Code:", 49}},
+    {Caption::kIdOkCountry, detail::kBtn, {"IDOKCOUNTRY", "OK", 49}},
+    {Caption::kIdcRadio1, detail::kBtn, {"IDCRADIO1", "Auto Detect OS Country Code", 99}},
+    {Caption::kIdcRadio2, detail::kBtn, {"IDCRADIO2", "Select Country Code:", 99}},
+    {Caption::kIddDialogEditName, detail::kBtn, {"IDDDIALOGEDITNAME", "Edit", 49}},
+    {Caption::kIdcStaticCh, detail::kBtn, {"IDCSTATICCH", "Channel/Frequency:", 49}},
+    {Caption::kIdcStaticName, detail::kBtn, {"IDCSTATICNAME", "Name:", 49}},
+    {Caption::kIdOkSvae, detail::kBtn, {"IDOKSVAE", "Save", 49}},
+    {Caption::kIdCancelClose, detail::kBtn, {"IDCANCELCLOSE", "Close", 49}},
+    {Caption::kIdsTvSetting, detail::kBtn, {"IDS_TVSETTING", "TV settings", 49}},
+    {Caption::kIdsVideoSetting, detail::kBtn, {"IDS_VIDEOSETTING", "Video Settings", 49}},
+    {Caption::kIdsRecordSetting, detail::kBtn, {"IDS_RECORDSETTING", "Record Settings", 49}},
+    {Caption::kIdsMisc, detail::kBtn, {"IDS_MISC", "Misc Page", 49}},
+    {Caption::kIdsFuScan, detail::kBtn, {"IDS_FUSCAN", "Fully Scan", 49}},
+    {Caption::kAllSettings, detail::kBtn, {"ALLSETTINGS", "Settings", 99}},
+    {Caption::kIdcTvCard, detail::kBtn, {"IDCTVCARD", "TV Card Device :", 99}},
+    {Caption::kIdcCategory, detail::kBtn, {"IDCCATEGORY", "Category", 49}},
+    {Caption::kIdcCountry, detail::kBtn, {"IDCCOUNTRY", "Country", 49}},
+    {Caption::kIdcRadioAir, detail::kBtn, {"IDCRADIOAIR", "Air", 49}},
+    {Caption::kIdcRadioCable, detail::kBtn, {"IDCRADIOCABLE", "Cable", 49}},
+    {Caption::kIdcRadioAutoDetect, detail::kBtn, {"IDCRADIOAUTODETECT", "Auto Detect", 49}},
+    {Caption::kIdcRadioSelectCountry, detail::kBtn, {"IDCRADIOSELECTCOUNTRY", "Select Country", 49}},
+    {Caption::kIdcCountryCode, detail::kBtn, {"IDCCOUNTRYCODE", "Country Code:", 49}},
+    {Caption::kIdcButtonVdoStand, detail::kBtn, {"IDCBUTTONVDOSTAND", "Video Standard", 49}},
+    {Caption::kIdcChannelEdit, detail::kBtn, {"IDCCHANNELEDIT", "Channel Editing", 49}},
+    {Caption::kIdcChNo, detail::kBtn, {"IDCCHNO", "Channel now :", 49}},
+    {Caption::kIdcStaticChange, detail::kBtn, {"IDCSTATICCHANGE", "Edit this channel name:", 49}},
+    {Caption::kIdcButtonEditNameTv, detail::kBtn, {"IDCBUTTONEDITNAME", "Input", 49}},
+    {Caption::kIdcChList, detail::kBtn, {"IDCCHLIST", "Channel List :", 49}},
+    {Caption::kIdcNumButtonUp1, detail::kBtn, {"IDCNUMBUTTONUP1", "Up", 9}},
+    {Caption::kIdcNumButtonDown1, detail::kBtn, {"IDCNUMBUTTONDOWN1", "Down", 9}},
+    {Caption::kIdcNumButtonEnter, detail::kBtn, {"IDCNUMBUTTONENTER", "Enter", 9}},
+    {Caption::kIdcNumButtonAdd, detail::kBtn, {"IDCNUMBUTTONADD", "Add this channel", 49}},
+    {Caption::kIdcNumButtonDelete, detail::kBtn, {"IDCNUMBUTTONDELETE", "Delete this channel", 49}},
+    {Caption::kIdcNumButtonAutoScan, detail::kBtn, {"IDCNUMBUTTONAUTOSCAN", "Auto Scan", 49}},
+    {Caption::kIdcStaticMin, detail::kBtn, {"IDCSTATICMIN", "Min :", 9}},
+    {Caption::kIdcStaticMax, detail::kBtn, {"IDCSTATICMAX", "Max :", 9}},
+    {Caption::kIdcFineTuneCh, detail::kBtn, {"IDCFINETUNECH", "Fine tuning", 49}},
+    {Caption::kIdcButtonFreqDef, detail::kBtn, {"IDCBUTTONFREQDEF", "Default", 19}},
+    {Caption::kIdcButtonSaveForFreq, detail::kBtn, {"IDCBUTTONSAVEFORFREQ", "Save this Frequency", 49}},
+    {Caption::kIdcStaticFine, detail::kBtn, {"IDCSTATICFINE", "Fine Adjustment", 49}},
+    {Caption::kIdcStaticBrin, detail::kBtn, {"IDCSTATICBRIN", "Brightness", 49}},
+    {Caption::kIdcContrast, detail::kBtn, {"IDCCONTRAST", "Contrast", 49}},
+    {Caption::kIdcStaticHue, detail::kBtn, {"IDCSTATICHUE", "Hue", 49}},
+    {Caption::kIdcStaticSaturation, detail::kBtn, {"IDCSTATICSATURATION", "Saturation", 49}},
+    {Caption::kIdcButtonDefault, detail::kBtn, {"IDCBUTTONDEFAULT", "Default", 49}},
+    {Caption::kIdcStaticRecFormat, detail::kBtn, {"IDCSTATICRECFORMAT", "Video Format", 49}},
+    {Caption::kIdcStaticRbr, detail::kBtn, {"IDCSTATICRBR", "Recording BitRate", 49}},
+    {Caption::kIdcStaticBr, detail::kBtn, {"IDCSTATICBR", "Video BitRate", 49}},
+    {Caption::kIdcStaticAbr, detail::kBtn, {"IDCSTATICABR", "Audio BitRate", 49}},
+    {Caption::kIdcStaticWordDir, detail::kBtn, {"IDCSTATICWORDDIR", "Working Directory", 49}},
+    {Caption::kIdcButtonBrowse2, detail::kBtn, {"IDCBUTTONBROWSE2", "Browse", 49}},
+    {Caption::kIdcStaticCs, detail::kBtn, {"IDCSTATICCS", "Capture Settings", 49}},
+    {Caption::kIdcStaticSfr, detail::kBtn, {"IDCSTATICSFR", "Stream Format", 49}},
+    {Caption::kIdcStaticOs, detail::kBtn, {"IDCSTATICOS", "Output Size", 49}},
+    {Caption::kIdcStaticTimeShift, detail::kBtn, {"IDCSTATICTIMESHIFT", "TimeShift Recording", 49}},
+    {Caption::kIdcCheckTimeShift, detail::kBtn, {"IDCCHECKTIMESHIFT", "After TimeShift recording,don't save the temp file.", 249}},
+    {Caption::kIdcStaticWd, detail::kBtn, {"IDCSTATICWD", "Working Directory", 49}},
+    {Caption::kIdcButtonBrowse, detail::kBtn, {"IDCBUTTONBROWSE", "Browse", 49}},
+    {Caption::kIdcStaticOutSi, detail::kBtn, {"IDCSTATICOUTSI", "Output Size", 49}},
+    {Caption::kIdcStaticBit, detail::kBtn, {"IDCSTATICBIT", "BitRate", 49}},
+    {Caption::kIdcStaticSnapshot, detail::kBtn, {"IDCSTATICSNAPSHOT", "SnapShot settings", 49}},
+    {Caption::kIdcStaticSnapshotSet, detail::kBtn, {"IDCSTATICSNAPSHOTSET", "Number of SnapShot :", 49}},
+    {Caption::kIdcStaticTp, detail::kBtn, {"IDCSTATICTP", "TV and Panel", 49}},
+    {Caption::kIdcAlwaysOnTop, detail::kBtn, {"IDCALWAYSONTOP", "Always On Top", 49}},
+    {Caption::kIdcChannelSurfing, detail::kBtn, {"IDCCHANNELSURFING", "Multi-Channel Preview", 49}},
+    {Caption::kIdcStaticSurfing, detail::kBtn, {"IDCSTATICSURFING", "Preview Time :", 49}},
+    {Caption::kIdcStaticSurfingWin, detail::kBtn, {"IDCSTATICSURFINGWIN", "Number of Preview Channels:", 49}},
+    {Caption::kIdcVsGroup, detail::kBtn, {"IDC_VSGROUP", "AV IN/S-VIDEO", 49}},
+    {Caption::kIdcVStandard, detail::kBtn, {"IDC_VSTANDARD", "Video Standard", 49}},
+    {Caption::kIdcCheckFullyScan, detail::kBtn, {"IDCCHECKFULLYSCAN", "Use Fully Scan Channel List", 199}},
+    {Caption::kIdcStaticFMin, detail::kBtn, {"IDCSTATICFMIN", "Min Freq.", 19}},
+    {Caption::kIdcStaticFMax, detail::kBtn, {"IDCSTATICFMAX", "Max Freq.", 19}},
+    {Caption::kIdcBFuScan, detail::kBtn, {"IDCBFUSCAN", "Min Freq. to Max Freq. Scan (each 250000Hz)", 99}},
+    {Caption::kIdcStaticCe, detail::kBtn, {"IDCSTATICCE", "Channel Edit", 49}},
+    {Caption::kIdcStaticCl, detail::kBtn, {"IDCSTATICCL", "Channel List:", 49}},
+    {Caption::kIdcStaticCn, detail::kBtn, {"IDCSTATICCN", "Channel Num:", 49}},
+    {Caption::kIdcStaticKi, detail::kBtn, {"IDCSTATICKI", "Key In This Channel Name:", 49}},
+    {Caption::kIdcStaticFre, detail::kBtn, {"IDCSTATICFRE", "Frequency:", 49}},
+    {Caption::kIdcSaveFreqSet, detail::kBtn, {"IDCSAVEFREQSET", "Save or Add a new channel", 49}},
+    {Caption::kIdcFuScDel, detail::kBtn, {"IDCFUSCDEL", "Remove this Channel", 49}},
+    {Caption::kIddDFreqScanCaption, detail::kBtn, {"IDD_DFREQSCANCAPTION", "Fully Scan State", 49}},
+    {Caption::kIdcTakeTime, detail::kBtn, {"IDCTAKETIME", "Fully Scan will take about 15 min...", 249}},
+    {Caption::kIdcStaticFNow, detail::kBtn, {"IDCSTATICFNOW", "Frequency now:", 49}},
+    {Caption::kIdcStaticFound, detail::kBtn, {"IDCSTATICFOUND", "State:", 49}},
+    {Caption::kIdOkStartScan, detail::kBtn, {"IDOKSTARTSCAN", "Start Scan", 49}},
+    {Caption::kIdCancelStopScan, detail::kBtn, {"IDCANCELSTOPSCAN", "Stop Scan", 49}},
+    // clang-format on
+};
+static_assert(rows_in_order(kCaptions, static_cast<std::size_t>(Caption::kCount)));
+
+inline constexpr std::size_t kCaptionCount = static_cast<std::size_t>(Caption::kCount);
+
+consteval bool caption_defaults_fit() {
+  for (const CaptionRow& row : kCaptions) {
+    if (row.key.fallback.size() > row.key.max_length) return false;
+  }
+  return true;
+}
+static_assert(caption_defaults_fit());
+
+// Replace the tooltips of CHDOWN and CHUP while FM is the source
+// (caption_reader.h).
+inline constexpr TextKey kFreqDownCaption{"IDS_FREQDOWN", "Frequency Down", 259};
+inline constexpr TextKey kFreqUpCaption{"IDS_FREQUP", "Frequency Up", 259};
+
+// Country names for the country lists: keys "1" to "244" of section
+// Section::kButtons, empty by default.
+inline constexpr int kCountryNameCount = 244;
+inline constexpr std::size_t kCountryNameMaxLength = 49;
+inline std::string country_key(int number) { return std::to_string(number); }
+
+}  // namespace zel::skin
