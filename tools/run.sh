@@ -5,11 +5,15 @@
 # Xvfb and write a screenshot.
 #
 #   tools/run.sh [--screenshot FILE] [--seconds N]
+#
+# --screenshot FILE  where the Xvfb screenshot goes (default out/panel.png)
+# --seconds N        on Xvfb, how long the panel runs before the screenshot
+#                    once it is up and idle (default 1)
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ZEL_RUN_BUILD:-$root/build/run}"
 shot="$root/out/panel.png"
-seconds=8
+seconds=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --screenshot) shot="$2"; shift 2 ;;
@@ -17,6 +21,7 @@ while [ $# -gt 0 ]; do
     *) echo "usage: tools/run.sh [--screenshot FILE] [--seconds N]"; exit 2 ;;
   esac
 done
+case "$shot" in /*) ;; *) shot="$PWD/$shot" ;; esac
 
 if [ -z "${ZEL_SKIP_INSTALL:-}" ]; then
   bash "$root/tools/install-deps.sh" || { echo "installing the build tools failed"; exit 1; }
@@ -24,27 +29,58 @@ fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
 cmake --build "$build" || exit 1
 bin="$build/win/bin"
+for f in ZEL.exe ZtTV.dll video.ex_ robot.exe; do
+  [ -f "$bin/$f" ] || { echo "the build made no $f"; exit 1; }
+done
 
 . "$root/tools/wine-env.sh"
-shown_on_user_display=""
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then shown_on_user_display=1; fi
-zel_wine_up "$shown_on_user_display"
+on_user_display=""
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then on_user_display=1; fi
+zel_wine_up "$on_user_display"
 trap zel_wine_down EXIT
 
 . "$root/tools/place-products.sh"
 zel_place_products "$bin"
 
-if [ ! -f "$ZEL_INSTALL_DIR/ZEL.exe" ]; then
-  echo "ZEL.exe is not built yet; the prefix holds the products that are: $ZEL_INSTALL_DIR"
-  exit 0
+if [ -n "$on_user_display" ]; then
+  echo "The panel runs on $DISPLAY; end it with Ctrl+C (or the tray menu's Close once the panel has one)."
+  (cd "$ZEL_INSTALL_DIR" && wine ZEL.exe)
+  exit $?
 fi
 
-(cd "$ZEL_INSTALL_DIR" && wine ZEL.exe >/dev/null 2>&1 &)
-if [ -n "$shown_on_user_display" ]; then
-  echo "The panel runs on $DISPLAY; close it from its tray menu or press Ctrl+C."
-  wait
-else
-  sleep "$seconds"
-  mkdir -p "$(dirname "$shot")"
-  import -window root "$shot" && echo "screenshot written: $shot"
+# Robot output goes to a file: Wine's services inherit the standard handles.
+scratch="$(mktemp -d /tmp/zelrun.XXXXXX)"
+robot() { wine "$bin/robot.exe" "$@" >"$scratch/robot.out" 2>&1; }
+panel=("Zentavio Driftcam" "Panel")
+
+wine "$ZEL_INSTALL_DIR/ZEL.exe" >"$scratch/zel.out" 2>&1 &
+zel_pid=$!
+if ! robot wait-window "${panel[@]}" 20000; then
+  echo "the panel did not come up"
+  tr -d '\r' <"$scratch/zel.out"
+  kill "$zel_pid" 2>/dev/null
+  rm -rf "$scratch"
+  exit 1
 fi
+# A command with no handler comes back once the panel's thread is free: on a
+# first start it sleeps a few seconds before it offers the channel scan.
+robot send "${panel[@]}" 40117 0
+sleep "$seconds"
+mkdir -p "$(dirname "$shot")"
+status=0
+if import -window root "$shot"; then
+  echo "screenshot written: $shot"
+else
+  echo "the screenshot failed"
+  status=1
+fi
+# Close (the tray menu's command) ends the TV program and the panel.
+robot post "${panel[@]}" 32772 0
+for _ in $(seq 1 100); do
+  kill -0 "$zel_pid" 2>/dev/null || break
+  sleep 0.05
+done
+kill "$zel_pid" 2>/dev/null
+wait "$zel_pid" 2>/dev/null
+rm -rf "$scratch"
+exit "$status"
