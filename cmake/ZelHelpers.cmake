@@ -26,3 +26,14 @@ function(zel_wine_test name program)
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "ZEL_WIN_BIN_DIR=${ZEL_WIN_BIN_DIR}")
 endfunction()
+
+# Adds every direct subfolder of the current source folder that has a
+# CMakeLists.txt: test and benchmark areas register themselves this way.
+macro(zel_add_area_folders)
+  file(GLOB _zel_areas LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(_zel_area ${_zel_areas})
+    if(IS_DIRECTORY ${_zel_area} AND EXISTS ${_zel_area}/CMakeLists.txt)
+      add_subdirectory(${_zel_area})
+    endif()
+  endforeach()
+endmacro()
