@@ -27,7 +27,7 @@ struct Acknowledgement {
 };
 constexpr Acknowledgement kAcknowledgements[] = {
     {to_tv::kSnapshot, to_panel::kSnapshotDone},
-    {to_tv::kChipAudioSettings, to_panel::kChipAudioDone},
+    {to_tv::kChipAudio, to_panel::kAudioDialogDone},
     {to_tv::kVideoStandard, to_panel::kVideoStandardDone},
     {to_tv::kTimeShiftStart, to_panel::kRequestDone},
 };
@@ -83,9 +83,9 @@ void TvProgramCore::on_command(std::uint16_t command, std::int32_t argument) {
     return;
   }
   switch (command) {
-    case to_tv::kAskFmPresent:
+    case to_tv::kAskFm:
       // The panel reads the answer as soon as its send returns: it must be sent, not posted.
-      reply(true, to_panel::kFmPresent, options_.fm_present ? 1 : 0);
+      reply(true, to_panel::kFmAnswer, options_.fm_present ? 1 : 0);
       break;
     case to_tv::kAskAudioModes:
       reply(true, to_panel::kAudioModes, options_.audio_modes);
