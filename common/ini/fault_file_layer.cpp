@@ -5,6 +5,7 @@
 namespace zel::ini {
 
 FileRead FaultFileLayer::read(const std::string& path, std::size_t max_bytes, bool for_update) {
+  ++reads_;
   if (steps_.fault == Fault::read) return FileRead{ReadStatus::failed, {}};
   return read_native_file(path, max_bytes, for_update);
 }
@@ -16,6 +17,10 @@ bool FaultFileLayer::replace(const std::string& path, std::string_view bytes) {
   if (ok) ++replaced_;
   return ok;
 }
+
+std::optional<FileStamp> FaultFileLayer::stamp(const std::string& path) { return stamp_native_file(path); }
+
+std::int64_t FaultFileLayer::now() { return native_clock_now() + clock_shift_; }
 
 bool FaultFileLayer::Steps::create_temp_beside(const std::string& target, Temp& temp) {
   if (fault == Fault::create_temp) return false;

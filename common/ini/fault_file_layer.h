@@ -2,8 +2,9 @@
 // A file layer for tests: the real file system, with a failure injected into
 // chosen steps of reading or replacing. Replaces run the real replace
 // algorithm over the real steps, so a test sees what a failure at that point
-// leaves on the disk.
+// leaves on the disk. Stamps are the real ones.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,12 +35,20 @@ class FaultFileLayer final : public FileLayer {
   // still complete.
   void limit_write_size(std::size_t bytes) { steps_.write_limit = bytes; }
 
-  // How often replace() was called, and how often it succeeded.
+  // Moves the clock this far ahead of the real one, so that files just
+  // written look that much older.
+  void shift_clock(std::int64_t ns) { clock_shift_ = ns; }
+
+  // How often replace() was called, and how often it succeeded; how often
+  // read() was called.
   int replaces() const { return replaces_; }
   int replaced() const { return replaced_; }
+  int reads() const { return reads_; }
 
   FileRead read(const std::string& path, std::size_t max_bytes, bool for_update) override;
   bool replace(const std::string& path, std::string_view bytes) override;
+  std::optional<FileStamp> stamp(const std::string& path) override;
+  std::int64_t now() override;
 
  private:
   class Steps final : public ReplaceSteps {
@@ -63,6 +72,8 @@ class FaultFileLayer final : public FileLayer {
   Steps steps_;
   int replaces_ = 0;
   int replaced_ = 0;
+  int reads_ = 0;
+  std::int64_t clock_shift_ = 0;
 };
 
 }  // namespace zel::ini

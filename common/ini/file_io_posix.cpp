@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <ctime>
 #include <string>
 
 #include "common/ini/atomic_replace.h"
@@ -147,6 +148,37 @@ FileRead read_native_file(const std::string& path, std::size_t max_bytes, bool f
   }
   result.status = ReadStatus::ok;
   return result;
+}
+
+namespace {
+
+// Nanoseconds since 1970, or nothing for times outside what 64 bits hold.
+std::optional<std::int64_t> nanoseconds(const struct timespec& t) {
+  constexpr std::int64_t kMaxSeconds = 9'000'000'000;
+  if (t.tv_sec < -kMaxSeconds || t.tv_sec > kMaxSeconds) return std::nullopt;
+  return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+}  // namespace
+
+std::optional<FileStamp> stamp_native_file(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  const auto write_time = nanoseconds(st.st_mtim);
+  const auto change_time = nanoseconds(st.st_ctim);
+  if (!write_time || !change_time) return std::nullopt;
+  FileStamp stamp;
+  stamp.size = static_cast<std::uint64_t>(st.st_size);
+  stamp.write_time = *write_time;
+  stamp.change_time = *change_time;
+  stamp.identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+  return stamp;
+}
+
+std::int64_t native_clock_now() {
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return nanoseconds(now).value_or(0);
 }
 
 ReplaceSteps& native_replace_steps() {

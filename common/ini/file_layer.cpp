@@ -14,6 +14,8 @@ class NativeFileLayer final : public FileLayer {
   bool replace(const std::string& path, std::string_view bytes) override {
     return replace_atomically(native_replace_steps(), path, bytes);
   }
+  std::optional<FileStamp> stamp(const std::string& path) override { return stamp_native_file(path); }
+  std::int64_t now() override { return native_clock_now(); }
 };
 
 }  // namespace

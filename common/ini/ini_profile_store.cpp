@@ -5,6 +5,7 @@
 
 #include "common/ini/ini_document.h"
 #include "common/ini/ini_encoding.h"
+#include "common/ini/ini_index.h"
 #include "common/ini/ini_parse.h"
 #include "common/ini/ini_serialise.h"
 #include "common/ini/ini_text.h"
@@ -15,8 +16,68 @@ namespace zel {
 using ini::Encoding;
 using ini::ReadStatus;
 
+// A read of the file, kept while the file's stamp stays as it was.
+struct IniProfileStore::Snapshot {
+  Snapshot(const ini::FileStamp& stamp_read, std::int64_t clock, std::string bytes)
+      : stamp(stamp_read), taken_at(clock), index(std::move(bytes)) {}
+
+  const ini::FileStamp stamp;
+  // The clock just before the stamp was taken.
+  const std::int64_t taken_at;
+  const ini::IniIndex index;
+};
+
 IniProfileStore::IniProfileStore(std::string path, ini::FileLayer& files)
     : path_(std::move(path)), files_(files) {}
+
+IniProfileStore::~IniProfileStore() = default;
+
+namespace {
+
+// Looks up the caller's ANSI names in a text of encoding `e` with `find`, and
+// hands `use` the value found, in ANSI.
+template <class Find, class Use>
+decltype(auto) find_as_ansi(Encoding e, std::string_view section, std::string_view key, Find&& find,
+                            Use&& use) {
+  if (e == Encoding::ansi) return use(find(section, key));
+  const std::optional<std::string_view> value = find(ini::ansi_to_text(section, e), ini::ansi_to_text(key, e));
+  if (!value) return use(std::optional<std::string_view>());
+  const std::string ansi = ini::text_to_ansi(*value, e);
+  return use(std::optional<std::string_view>(ansi));
+}
+
+}  // namespace
+
+// Calls use(status, value): how the file read, and the value of the entry
+// that counts (in ANSI), or nothing. See the header for when the snapshot
+// answers.
+template <class Use>
+decltype(auto) IniProfileStore::lookup(std::string_view section, std::string_view key, Use&& use) {
+  const std::int64_t now = files_.now();
+  const std::optional<ini::FileStamp> stamp = files_.stamp(path_);
+  if (snapshot_ && !(stamp && *stamp == snapshot_->stamp && now >= snapshot_->taken_at)) snapshot_.reset();
+
+  if (!snapshot_) {
+    ini::FileRead file = files_.read(path_, kMaxFileBytes, false);
+    // The stamp from before the read goes with the snapshot: a change during
+    // the read then shows at the next call.
+    const bool keep = file.status == ReadStatus::ok && stamp && stamp->newest_time() < now - kSettleTime;
+    if (!keep) {
+      const auto with_status = [&](std::optional<std::string_view> value) { return use(file.status, value); };
+      if (file.status != ReadStatus::ok || file.bytes.empty()) return with_status(std::nullopt);
+      const ini::FileText text(file.bytes);
+      return find_as_ansi(
+          text.encoding(), section, key,
+          [&](std::string_view s, std::string_view k) { return ini::lookup_value(text.text(), s, k); },
+          with_status);
+    }
+    snapshot_ = std::make_unique<Snapshot>(*stamp, now, std::move(file.bytes));
+  }
+  const ini::IniIndex& index = snapshot_->index;
+  return find_as_ansi(
+      index.encoding(), section, key, [&](std::string_view s, std::string_view k) { return index.lookup(s, k); },
+      [&](std::optional<std::string_view> value) { return use(ReadStatus::ok, value); });
+}
 
 std::string IniProfileStore::read_text(std::string_view section, std::string_view key,
                                        std::string_view default_text, std::size_t buffer_size) {
@@ -25,25 +86,13 @@ std::string IniProfileStore::read_text(std::string_view section, std::string_vie
   const std::string_view fallback = ini::trim_default(ini::until_nul(default_text));
   if (buffer_size == 0) return {};
 
-  const ini::FileRead file = files_.read(path_, kMaxFileBytes, false);
-  if (file.status == ReadStatus::failed || file.status == ReadStatus::too_large) {
-    return ini::truncate_to_buffer(fallback, buffer_size);
-  }
-  if (file.status == ReadStatus::ok && !file.bytes.empty()) {
-    const ini::FileText text(file.bytes);
-    if (text.encoding() == Encoding::ansi) {
-      if (const auto value = ini::lookup_value(text.text(), section, key)) {
-        return ini::copy_entry(*value, buffer_size);
-      }
-    } else {
-      const Encoding e = text.encoding();
-      if (const auto value = ini::lookup_value(text.text(), ini::ansi_to_text(section, e),
-                                               ini::ansi_to_text(key, e))) {
-        return ini::copy_entry(ini::text_to_ansi(*value, e), buffer_size);
-      }
+  return lookup(section, key, [&](ReadStatus status, std::optional<std::string_view> value) {
+    // A file that cannot be read gives the default as passed, quotes and all.
+    if (status == ReadStatus::failed || status == ReadStatus::too_large) {
+      return ini::truncate_to_buffer(fallback, buffer_size);
     }
-  }
-  return ini::copy_entry(fallback, buffer_size);
+    return ini::copy_entry(value ? *value : fallback, buffer_size);
+  });
 }
 
 std::int32_t IniProfileStore::read_int(std::string_view section, std::string_view key,
@@ -53,13 +102,18 @@ std::int32_t IniProfileStore::read_int(std::string_view section, std::string_vie
   return static_cast<std::int32_t>(ini::parse_profile_int(text));
 }
 
+bool IniProfileStore::replace_file(std::string_view bytes) {
+  snapshot_.reset();
+  return files_.replace(path_, bytes);
+}
+
 template <class Edit>
 bool IniProfileStore::update(Edit&& edit) {
   const ini::FileRead file = files_.read(path_, kMaxFileBytes, true);
   if (file.status != ReadStatus::ok && file.status != ReadStatus::missing) return false;
   ini::Document doc = ini::parse_file(file.bytes);
   if (!edit(doc)) return true;
-  return files_.replace(path_, ini::serialise_file(doc));
+  return replace_file(ini::serialise_file(doc));
 }
 
 bool IniProfileStore::write_text(std::string_view section, std::string_view key,
@@ -122,7 +176,7 @@ bool IniProfileStore::write_texts(std::span<const ProfileWrite> writes) {
     }
   }
   if (!first_change) return true;
-  return files_.replace(path_, changed_since ? ini::serialise_file(doc) : *first_change);
+  return replace_file(changed_since ? ini::serialise_file(doc) : *first_change);
 }
 
 bool IniProfileStore::delete_key(std::string_view section, std::string_view key) {

@@ -11,8 +11,10 @@
 //    as the platform does, a "0x", "0o" or "0b" prefix; overflow wraps); a
 //    value that does not start that way reads 0; a missing key or an empty
 //    value reads as the default;
-//  - every write has reached the file when the call returns, and nothing is
-//    cached across calls: another process may change the file in between;
+//  - every write has reached the file when the call returns, and every read
+//    answers what the file holds when it is made: another process may change
+//    the file between two calls (a store keeps a copy across calls only
+//    while it can tell that the file has not changed);
 //  - a write that fails leaves the previous file whole and returns false.
 // Names and values are C strings: they end at an embedded NUL.
 #include <cstddef>

@@ -9,6 +9,7 @@
 
 #include "common/ini/ini_document.h"
 #include "common/ini/ini_encoding.h"
+#include "common/ini/ini_index.h"
 #include "common/ini/ini_parse.h"
 #include "common/ini/ini_profile_store.h"
 #include "common/ini/memory_file_layer.h"
@@ -69,6 +70,7 @@ TEST(BadInputTest, BinaryGarbage) {
     if (!bytes.empty()) {
       const ini::Document doc = ini::parse_file(bytes);
       const ini::FileText text(bytes);
+      const ini::IniIndex index(bytes);
       for (std::string_view s : {"", "s", " S", "\xC3\xA9"}) {
         for (std::string_view k : {"", "k", "K ", "s"}) {
           const ini::Entry* e = ini::find_entry(doc, s, k);
@@ -77,6 +79,8 @@ TEST(BadInputTest, BinaryGarbage) {
           if (found) {
             ASSERT_EQ(*found, e->value) << test::escaped(bytes);
           }
+          // And so does the index behind reads of a kept snapshot.
+          ASSERT_EQ(index.lookup(s, k), found) << test::escaped(bytes);
         }
       }
     }

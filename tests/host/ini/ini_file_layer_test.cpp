@@ -69,6 +69,32 @@ TEST_P(ReplaceFaultTest, FailedFirstWriteCreatesNoFile) {
   EXPECT_TRUE(folder.names().empty()) << GetParam().what;
 }
 
+// With a snapshot in use: a failed write leaves reads on the file as it is,
+// a write that succeeds is read back.
+TEST_P(ReplaceFaultTest, ReadsFollowTheFileAcrossFailedWrites) {
+  test::TempFolder folder;
+  const std::string path = folder.file("ZelSFile.ini");
+  test::put_file(path, kBefore);
+  ini::FaultFileLayer files;
+  files.shift_clock(IniProfileStore::kSettleTime + 1'000'000'000);  // the file counts as settled
+  IniProfileStore store(path, files);
+  EXPECT_EQ(store.read_int("TVTuner", "TVChannelAir", 0), 8);
+  EXPECT_EQ(store.read_int("TVTuner", "TVChannelAir", 0), 8);
+  EXPECT_EQ(files.reads(), 1);
+
+  files.inject(GetParam().fault);
+  EXPECT_FALSE(store.write_text("TVTuner", "TVChannelAir", "12")) << GetParam().what;
+  EXPECT_FALSE(store.delete_section("vorne")) << GetParam().what;
+  EXPECT_EQ(store.read_int("TVTuner", "TVChannelAir", 0), 8) << GetParam().what;
+  EXPECT_EQ(store.read_text("vorne", "AlwaysOnTop", "", 260), "TRUE") << GetParam().what;
+
+  files.inject(Fault::none);
+  ASSERT_TRUE(store.write_text("TVTuner", "TVChannelAir", "12"));
+  EXPECT_EQ(store.read_int("TVTuner", "TVChannelAir", 0), 12);
+  ASSERT_TRUE(store.delete_section("vorne"));
+  EXPECT_EQ(store.read_text("vorne", "AlwaysOnTop", "gone", 260), "gone");
+}
+
 INSTANTIATE_TEST_SUITE_P(Steps, ReplaceFaultTest,
                          ::testing::Values(FaultCase{Fault::create_temp, "temporary file not made"},
                                            FaultCase{Fault::write, "write fails"},

@@ -1,6 +1,6 @@
 // libFuzzer harness for the INI reader: any bytes as a profile file.
-// Checks that reading never fails, that the fast lookup finds what the full
-// document holds, and that writing back settles.
+// Checks that reading never fails, that the fast lookup and the index find
+// what the full document holds, and that writing back settles.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 
 #include "common/ini/ini_document.h"
 #include "common/ini/ini_encoding.h"
+#include "common/ini/ini_index.h"
 #include "common/ini/ini_parse.h"
 #include "common/ini/ini_serialise.h"
 #include "common/ini/ini_value.h"
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (!bytes.empty()) {
     const zel::ini::FileText text(bytes);
+    const zel::ini::IniIndex index{std::string(bytes)};
     std::vector<std::string_view> sections = {"", " ", "s"};
     std::vector<std::string_view> keys = {"", "k"};
     for (const auto& s : doc.sections) {
@@ -40,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const zel::ini::Entry* e = zel::ini::find_entry(doc, s, k);
         const auto found = zel::ini::lookup_value(text.text(), s, k);
         require(found.has_value() == (e != nullptr && e->has_value));
+        require(index.lookup(s, k) == found);
         if (found) {
           require(*found == e->value);
           (void)zel::ini::copy_entry(zel::ini::text_to_ansi(*found, text.encoding()), 1 + size % 40);

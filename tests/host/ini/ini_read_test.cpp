@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/ini/ini_profile_store.h"
+#include "common/ini/memory_file_layer.h"
 #include "tests/host/ini/temp_folder.h"
 
 namespace zel {
@@ -62,6 +63,9 @@ const ReadCase kReadCases[] = {
     {"last ] closes the name", "[a]b]\r\nk=1\r\n", "a]b", "k", "d", 260, "1"},
     {"text after ] ignored", "[s] junk\r\nk=1\r\n", "s", "k", "d", 260, "1"},
     {"[ without ] is a key", "[x\r\nk=1\r\n", "", "k", "d", 260, "1"},
+    {"[ inside a line opens no section", "[s]\r\nk=a[t]b\r\n[t]\r\nk=2\r\n", "t", "k", "d", 260, "2"},
+    {"[ in a value before the section", "x=[s]\r\n[s]\r\nk=1\r\n", "s", "k", "d", 260, "1"},
+    {"blanks before a header", "a=0\r\n \t\x1a[s]\r\nk=1\r\n", "s", "k", "d", 260, "1"},
     {"CR alone ends lines", "[s]\ra=1\rb=2", "s", "b", "d", 260, "2"},
     {"LF alone ends lines", "[s]\na=1\nb=2\n", "s", "b", "d", 260, "2"},
     {"mixed line ends", "[s]\r\r\n\na=1\n\r\nb=2", "s", "b", "d", 260, "2"},
@@ -93,6 +97,20 @@ TEST_P(ReadTest, ReturnsWhatThePlatformReturns) {
   IniProfileStore store(path);
   EXPECT_EQ(escaped(store.read_text(c.section, c.key, c.fallback, c.buffer)), escaped(c.expected))
       << c.what << "\nfile: " << escaped(c.file);
+}
+
+// The same reads from a file old enough for the store to keep its snapshot.
+TEST_P(ReadTest, SnapshotReturnsTheSame) {
+  const ReadCase& c = GetParam();
+  ini::MemoryFileLayer files;
+  files.put("s.ini", c.file);
+  files.set_clock(IniProfileStore::kSettleTime + 1);
+  IniProfileStore store("s.ini", files);
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(escaped(store.read_text(c.section, c.key, c.fallback, c.buffer)), escaped(c.expected))
+        << c.what << "\nfile: " << escaped(c.file);
+  }
+  EXPECT_EQ(files.reads(), c.buffer == 0 ? 0 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadTest, ::testing::ValuesIn(kReadCases));

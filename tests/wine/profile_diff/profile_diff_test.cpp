@@ -5,13 +5,17 @@
 // every write. Batches (ProfileStore::write_texts) are compared against the
 // same writes made one by one through the platform.
 //
+// A second test makes generated reads from files left alone long enough for
+// the store to answer from its snapshot, and for the platform from its copy.
+//
 // Deliberate differences, kept out of the generated input:
-//  - Caching. The platform keeps a parsed copy of each file and hands it out
-//    while the file's time stamp is unchanged and over 2.1 s old, so a value
-//    written with trailing blanks reads back with them although the file
-//    reads without them. The store never caches (the TV program changes the
-//    file while the panel runs), so before each platform call the test drops
-//    the platform's copy with WritePrivateProfileStringA(NULL, NULL, NULL, f).
+//  - Caching. The platform keeps its parsed copy of each file, with values
+//    as they were written rather than as the file reads back, and hands it
+//    out while the file's time stamp is unchanged and over 2.1 s old, so a
+//    value written with trailing blanks reads back with them although the
+//    file reads without them. The store's snapshot is always a reading of
+//    the file's bytes, so before each platform call the test drops the
+//    platform's copy with WritePrivateProfileStringA(NULL, NULL, NULL, f).
 //  - Invalid UTF-8 after a UTF-8 mark: the platform rewrites each bad
 //    sequence as U+FFFD, destroying the bytes; the store keeps them.
 //  - Characters outside code page 1252 in files with a mark read as "?" from
@@ -33,6 +37,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ini/fault_file_layer.h"
 #include "common/ini/ini_profile_store.h"
 
 namespace {
@@ -280,6 +285,86 @@ TEST_F(ProfileDiffTest, GeneratedSequencesGiveTheSameResultsAndFiles) {
   }
   std::printf("%d operations, %d of them writes, over %zu starting files\n", operations, writes,
               starting_files().size());
+}
+
+// Twin files of every starting file, written before the first test so that
+// they have settled by the time the test below runs.
+class SettledFiles : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+    folder_ = std::string(temp) + "zel-profile-settled-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    const std::vector<StartingFile> files = starting_files();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      if (files[i].bytes == "<missing>") continue;
+      write_bytes(native_path(i), files[i].bytes);
+      write_bytes(store_path(i), files[i].bytes);
+      paths_.push_back(native_path(i));
+      paths_.push_back(store_path(i));
+    }
+    written_at_ = GetTickCount();
+  }
+  void TearDown() override {
+    for (const std::string& path : paths_) DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  std::string native_path(std::size_t i) const { return folder_ + "\\native" + std::to_string(i) + ".ini"; }
+  std::string store_path(std::size_t i) const { return folder_ + "\\store" + std::to_string(i) + ".ini"; }
+
+  // Waits until the files are older than the store's settling time.
+  void wait_until_settled() const {
+    const DWORD wanted = static_cast<DWORD>(zel::IniProfileStore::kSettleTime / 1000000) + 250;
+    const DWORD elapsed = GetTickCount() - written_at_;
+    if (elapsed < wanted) Sleep(wanted - elapsed);
+  }
+
+ private:
+  std::string folder_;
+  std::vector<std::string> paths_;
+  DWORD written_at_ = 0;
+};
+
+SettledFiles* const settled_files =
+    static_cast<SettledFiles*>(::testing::AddGlobalTestEnvironment(new SettledFiles));
+
+TEST(SettledProfileDiffTest, ReadsFromASnapshotGiveThePlatformsResults) {
+  settled_files->wait_until_settled();
+  std::mt19937 random(0x5E771ED);
+  auto pick = [&](const auto& pool) -> const auto& { return pool[random() % pool.size()]; };
+  const std::vector<StartingFile> files = starting_files();
+  int reads = 0;
+  for (std::size_t f = 0; f < files.size(); ++f) {
+    if (files[f].bytes == "<missing>") continue;
+    const std::string native = settled_files->native_path(f);
+    zel::ini::FaultFileLayer counted;
+    zel::IniProfileStore store(settled_files->store_path(f), counted);
+    for (int i = 0; i < 300; ++i, ++reads) {
+      const std::string section(pick(kSections));
+      const std::string key(pick(kKeys));
+      std::ostringstream what;
+      what << files[f].what << ", read " << i << " [" << escaped(section) << "] [" << escaped(key) << "]";
+      if (random() % 3 != 0) {
+        const std::string fallback(pick(kDefaults));
+        const unsigned size = pick(kBuffers);
+        std::string buffer(size + 1, '\x7f');
+        const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
+                                                 size ? buffer.data() : nullptr, size, native.c_str());
+        const std::string expected = size ? std::string(buffer.data(), n) : std::string();
+        ASSERT_EQ(escaped(store.read_text(section, key, fallback, size)), escaped(expected))
+            << what.str() << " default '" << escaped(fallback) << "' buffer " << size;
+      } else {
+        const int fallback = pick(kIntDefaults);
+        const auto expected =
+            static_cast<std::int32_t>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, native.c_str()));
+        ASSERT_EQ(store.read_int(section, key, fallback), expected) << what.str() << " default " << fallback;
+      }
+    }
+    EXPECT_EQ(counted.reads(), 1) << files[f].what << ": the snapshot was not used";
+  }
+  std::printf("%d reads from settled files\n", reads);
 }
 
 }  // namespace
