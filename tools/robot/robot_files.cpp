@@ -2,7 +2,7 @@
 // and starting programs with WinExec.
 #include <cstdio>
 
-#include "companions/tvprogram/tv_environment.h"
+#include "companions/tvprogram/win32/tv_locations.h"
 #include "panel/tuning/settings_keys.h"
 #include "tools/robot/robot.h"
 
@@ -11,30 +11,6 @@ namespace {
 
 constexpr DWORD kValueBuffer = 65536;
 constexpr char kMissing[] = "\x01robot-missing\x01";
-
-std::optional<std::string> environment_value(const char* name) {
-  const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
-  if (size == 0) return std::nullopt;
-  std::string value(size, '\0');
-  value.resize(GetEnvironmentVariableA(name, value.data(), size));
-  return value;
-}
-
-// The same rule as the TV program's: ZEL_TV_LOG, else beside the settings
-// file that win.ini [AP] names.
-std::string win_ini_text(const zel::settings::TextKey& key) {
-  char buffer[zel::settings::win_ini::kPathBuffer] = {};
-  GetProfileStringA(std::string(key.section).c_str(), std::string(key.name).c_str(),
-                    std::string(key.fallback).c_str(), buffer, sizeof buffer);
-  return buffer;
-}
-
-std::string default_log_path() {
-  const std::string directory = win_ini_text(zel::settings::win_ini::kInstallDirectory);
-  const std::string file_name = win_ini_text(zel::settings::win_ini::kSettingIniFile);
-  return zel::tv::log_file_path([](const char* name) { return environment_value(name); },
-                                zel::tv::settings_file_path(directory, file_name));
-}
 
 }  // namespace
 
@@ -71,7 +47,7 @@ int ini_delete(const Invocation& call) {
 }
 
 int print_log(const Invocation& call) {
-  const std::string path = call.args.empty() ? default_log_path() : call.args[0];
+  const std::string path = call.args.empty() ? zel::tv::installed_log_path() : call.args[0];
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return fail("cannot open the log " + path);

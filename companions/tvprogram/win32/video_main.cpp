@@ -12,6 +12,7 @@
 #include "companions/tvprogram/test_card.h"
 #include "companions/tvprogram/tv_environment.h"
 #include "companions/tvprogram/tv_program_core.h"
+#include "companions/tvprogram/win32/tv_locations.h"
 #include "panel/tuning/settings_keys.h"
 
 namespace {
@@ -23,23 +24,6 @@ constexpr int kCardHeight = 288;
 // A TV window that is still closing when the panel starts the next TV program
 // gets this long to go; if it stays, the new program leaves the card to it.
 constexpr DWORD kPreviousInstanceWaitMs = 3000;
-
-std::optional<std::string> environment_value(const char* name) {
-  const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
-  if (size == 0) return std::nullopt;
-  std::string value(size, '\0');
-  value.resize(GetEnvironmentVariableA(name, value.data(), size));
-  return value;
-}
-
-// win.ini goes through the system's profile functions: the system may map
-// its sections elsewhere.
-std::string win_ini_text(const zel::settings::TextKey& key) {
-  char buffer[zel::settings::win_ini::kPathBuffer] = {};
-  GetProfileStringA(std::string(key.section).c_str(), std::string(key.name).c_str(),
-                    std::string(key.fallback).c_str(), buffer, sizeof buffer);
-  return buffer;
-}
 
 class Win32Host final : public TvHost {
  public:
@@ -178,9 +162,8 @@ bool previous_instance_gone() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  const EnvironmentLookup lookup = [](const char* name) { return environment_value(name); };
-  const std::string settings_path = settings_file_path(win_ini_text(zel::settings::win_ini::kInstallDirectory),
-                                                       win_ini_text(zel::settings::win_ini::kSettingIniFile));
+  const EnvironmentLookup lookup = process_environment();
+  const std::string settings_path = installed_settings_path();
   TvWindow tv(settings_path, log_file_path(lookup, settings_path), options_from_environment(lookup));
   if (!previous_instance_gone()) {
     tv.host.append_log(kDuplicateLogLine);
