@@ -62,8 +62,12 @@ if ! robot wait-window "${panel[@]}" 20000; then
   rm -rf "$scratch"
   exit 1
 fi
-# A command with no handler comes back once the panel's thread is free: on a
-# first start it sleeps a few seconds before it offers the channel scan.
+# The panel starts the TV program from its stored source command, and on a
+# first start then sleeps a few seconds before it offers the channel scan.
+# Once the TV window exists that command is under way, and a command with no
+# handler comes back when the panel's thread is free again (a sent message
+# would overtake the posted source command if sent earlier).
+robot wait-window "Zentavio Hovra" "Tv" 10000
 robot send "${panel[@]}" 40117 0
 sleep "$seconds"
 mkdir -p "$(dirname "$shot")"

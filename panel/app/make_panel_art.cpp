@@ -1,6 +1,7 @@
 // Build tool, run on the build machine: writes the panel program's icon
-// (panel.ico, 32 x 32, 16 colours) and cursor (arrow.cur, 32 x 32,
-// monochrome) from the character pictures below.
+// (panel.ico, 32 x 32, 16 colours) and cursors (32 x 32, monochrome: arrow.cur
+// for the panel and its buttons, held.cur while a button is held down,
+// move.cur while the panel is dragged) from the character pictures below.
 //
 //   make_panel_art <output folder>
 //
@@ -50,9 +51,10 @@ constexpr std::string_view kIcon[] = {
     "     kkk              kkk",
 };
 
-// The cursor: the usual arrow, hot spot at its tip (0, 0). 'X' black,
-// 'w' white, '.' transparent.
-constexpr std::string_view kCursor[] = {
+// The cursors. 'X' black, 'w' white, '.' transparent.
+//
+// The usual arrow, hot spot at its tip (0, 0).
+constexpr std::string_view kArrow[] = {
     "X",
     "XX",
     "XwX",
@@ -70,6 +72,54 @@ constexpr std::string_view kCursor[] = {
     "X....XwwX",
     ".....XwwX",
     "......XX",
+};
+
+// A hand pressing with its index finger, hot spot at the fingertip (5, 0).
+constexpr std::string_view kHeld[] = {
+    "....XXX",
+    "...XwwwX",
+    "...XwwwX",
+    "...XwwwX",
+    "...XwwwX",
+    "...XwwwXXX",
+    "...XwwwXwwXXX",
+    "...XwwwXwwXwwXX",
+    "XXXXwwwXwwXwwXwX",
+    "XwwXwwwwwwwwwXwwX",
+    "XwwwXwwwwwwwwwwwX",
+    ".XwwwwwwwwwwwwwwX",
+    "..XwwwwwwwwwwwwwX",
+    "..XwwwwwwwwwwwwX",
+    "...XwwwwwwwwwwwX",
+    "...XwwwwwwwwwwX",
+    "....XwwwwwwwwwX",
+    "....XwwwwwwwwX",
+    "....XXXXXXXXXX",
+};
+
+// Four arrows, hot spot in the middle (10, 10).
+constexpr std::string_view kMove[] = {
+    "..........X",
+    ".........XwX",
+    "........XwwwX",
+    ".......XwwwwwX",
+    ".......XXXwXXX",
+    ".........XwX",
+    ".........XwX",
+    "...XX....XwX....XX",
+    "..XwX....XwX....XwX",
+    ".XwwXXXXXXwXXXXXXwwX",
+    "XwwwwwwwwwwwwwwwwwwwX",
+    ".XwwXXXXXXwXXXXXXwwX",
+    "..XwX....XwX....XwX",
+    "...XX....XwX....XX",
+    ".........XwX",
+    ".........XwX",
+    ".......XXXwXXX",
+    ".......XwwwwwX",
+    "........XwwwX",
+    ".........XwX",
+    "..........X",
 };
 
 // Standard VGA palette, as BGR0 quads.
@@ -176,19 +226,26 @@ Bytes icon_file(std::uint16_t type, std::uint8_t colours, std::uint16_t field1, 
   return out;
 }
 
-bool check_pictures() {
-  bool ok = true;
+template <std::size_t N, class Pixel>
+bool check_picture(const char* name, const std::string_view (&rows)[N], Pixel&& pixel) {
+  bool ok = N <= kSide;
+  for (std::string_view row : rows) ok = ok && row.size() <= kSide;
   for (int y = 0; y < kSide; ++y) {
     for (int x = 0; x < kSide; ++x) {
-      if (colour_index(picture_at(kIcon, x, y)) == -2 || cursor_pixel(picture_at(kCursor, x, y)) == -2) {
-        std::fprintf(stderr, "make_panel_art: unknown picture character at %d,%d\n", x, y);
+      if (pixel(picture_at(rows, x, y)) == -2) {
+        std::fprintf(stderr, "make_panel_art: unknown character in %s at %d,%d\n", name, x, y);
         ok = false;
       }
     }
   }
-  for (std::string_view row : kIcon) ok = ok && row.size() <= kSide;
-  for (std::string_view row : kCursor) ok = ok && row.size() <= kSide;
+  if (!ok) std::fprintf(stderr, "make_panel_art: %s is not a valid %dx%d picture\n", name, kSide, kSide);
   return ok;
+}
+
+bool check_pictures() {
+  return check_picture("the icon", kIcon, colour_index) & check_picture("the arrow", kArrow, cursor_pixel) &
+         check_picture("the held cursor", kHeld, cursor_pixel) &
+         check_picture("the move cursor", kMove, cursor_pixel);
 }
 
 Bytes make_icon() {
@@ -210,7 +267,9 @@ Bytes make_icon() {
   return icon_file(1, 16, 1, 4, image);
 }
 
-Bytes make_cursor() {
+// A cursor file with its hot spot at (hot_x, hot_y).
+template <std::size_t N>
+Bytes make_cursor(const std::string_view (&rows)[N], std::uint16_t hot_x, std::uint16_t hot_y) {
   Bytes image;
   constexpr std::uint32_t kPlaneBytes = kSide * kSide / 8;
   info_header(image, 1, 2 * kPlaneBytes);
@@ -220,9 +279,9 @@ Bytes make_cursor() {
   for (std::uint8_t b : white) image.u8(b);
   // The colour (XOR) plane, 1 for white, then the mask; both are one bit a
   // pixel, so the mask writer serves for the colour plane too.
-  mask_rows(image, [](int x, int y) { return cursor_pixel(picture_at(kCursor, x, y)) == 1; });
-  mask_rows(image, [](int x, int y) { return cursor_pixel(picture_at(kCursor, x, y)) < 0; });
-  return icon_file(2, 2, 0, 0, image);
+  mask_rows(image, [&rows](int x, int y) { return cursor_pixel(picture_at(rows, x, y)) == 1; });
+  mask_rows(image, [&rows](int x, int y) { return cursor_pixel(picture_at(rows, x, y)) < 0; });
+  return icon_file(2, 2, hot_x, hot_y, image);
 }
 
 bool write_file(const std::string& path, const Bytes& bytes) {
@@ -242,5 +301,9 @@ int main(int argc, char** argv) {
   }
   if (!check_pictures()) return 1;
   const std::string folder = argv[1];
-  return write_file(folder + "/panel.ico", make_icon()) && write_file(folder + "/arrow.cur", make_cursor()) ? 0 : 1;
+  const bool written = write_file(folder + "/panel.ico", make_icon()) &&
+                       write_file(folder + "/arrow.cur", make_cursor(kArrow, 0, 0)) &&
+                       write_file(folder + "/held.cur", make_cursor(kHeld, 5, 0)) &&
+                       write_file(folder + "/move.cur", make_cursor(kMove, 10, 10));
+  return written ? 0 : 1;
 }

@@ -69,5 +69,7 @@ int ini_delete(const Invocation& call);
 int print_log(const Invocation& call);
 int exec(const Invocation& call);
 int listen(const Invocation& call);
+int window_region(const Invocation& call);
+int move_mouse(const Invocation& call);
 
 }  // namespace robot
