@@ -34,8 +34,7 @@ if [ -z "${ZEL_WINE_READY:-}" ]; then
 fi
 
 scratch="$(mktemp -d /tmp/zelpanel-e2e.XXXXXX)"
-passed=0
-failed=0
+. "$root/tests/wine/e2e_lib.sh"
 
 panel=("Zentavio Driftcam" "Panel")
 tv=("Zentavio Hovra" "Tv")
@@ -46,37 +45,6 @@ settings="$install_dir\\ZelSFile.ini"
 tv_log_unix="$install_unix/video.log"
 system_dll="$WINEPREFIX/drive_c/windows/system32/ZtTV.dll"
 desktop_key='HKCU\Control Panel\Desktop'
-
-# robot <args>: runs robot.exe; its output in $out (CR removed), exit code in $rc.
-robot() {
-  wine "$bin/robot.exe" "$@" >"$scratch/robot.out" 2>&1
-  rc=$?
-  out="$(tr -d '\r' <"$scratch/robot.out")"
-}
-
-check() {  # check <what> <actual> <expected>
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-    echo "ok - $1"
-  else
-    failed=$((failed + 1))
-    echo "not ok - $1"
-    echo "  expected: $(printf '%s' "$3" | sed '2,$s/^/            /')"
-    echo "  actual:   $(printf '%s' "$2" | sed '2,$s/^/            /')"
-  fi
-}
-
-# wait_for <seconds> <command...>: retries the command until it succeeds.
-wait_for() {
-  local tries=$(($1 * 20)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -le 0 ] && return 1
-    sleep 0.05
-  done
-}
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 tv_log() { tr -d '\r' 2>/dev/null <"$tv_log_unix"; }
 # The log's lines that record what the TV program received (and its starts).

@@ -45,8 +45,7 @@ shots="$scratch/shots"
 mkdir -p "$shots"
 rm -rf "$artefacts"
 mkdir -p "$artefacts"
-passed=0
-failed=0
+. "$root/tests/wine/e2e_lib.sh"
 
 panel=("Zentavio Driftcam" "Panel")
 tv=("Zentavio Hovra" "Tv")
@@ -55,25 +54,6 @@ install_unix="$WINEPREFIX/drive_c/Program Files/Zel skin e2e $scenario"
 skin_file="$install_dir\\ZelPFile.ini"
 tv_log_unix="$install_unix/video.log"
 system_dll="$WINEPREFIX/drive_c/windows/system32/ZtTV.dll"
-
-# robot <args>: runs robot.exe; its output in $out (CR removed), exit code in $rc.
-robot() {
-  wine "$bin/robot.exe" "$@" >"$scratch/robot.out" 2>&1
-  rc=$?
-  out="$(tr -d '\r' <"$scratch/robot.out")"
-}
-
-check() {  # check <what> <actual> <expected>
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-    echo "ok - $1"
-  else
-    failed=$((failed + 1))
-    echo "not ok - $1"
-    echo "  expected: $(printf '%s' "$3" | sed '2,$s/^/            /')"
-    echo "  actual:   $(printf '%s' "$2" | sed '2,$s/^/            /')"
-  fi
-}
 
 # Counts the "ok - " and "not ok - " lines of a host tool's output.
 tally() {
@@ -84,16 +64,6 @@ tally() {
       "ok - "*) passed=$((passed + 1)) ;;
       "not ok - "*) failed=$((failed + 1)) ;;
     esac
-  done
-}
-
-# wait_for <seconds> <command...>: retries the command until it succeeds.
-wait_for() {
-  local tries=$(($1 * 20)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -le 0 ] && return 1
-    sleep 0.05
   done
 }
 

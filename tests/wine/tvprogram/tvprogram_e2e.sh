@@ -17,37 +17,7 @@ if [ -z "${ZEL_WINE_READY:-}" ]; then
 fi
 
 scratch="$(mktemp -d /tmp/zeltv-e2e.XXXXXX)"
-passed=0
-failed=0
-
-# robot <args>: runs robot.exe; its output in $out (CR removed), exit code in $rc.
-robot() {
-  wine "$bin/robot.exe" "$@" >"$scratch/robot.out" 2>&1
-  rc=$?
-  out="$(tr -d '\r' <"$scratch/robot.out")"
-}
-
-check() {  # check <what> <actual> <expected>
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-    echo "ok - $1"
-  else
-    failed=$((failed + 1))
-    echo "not ok - $1"
-    echo "  expected: $(printf '%s' "$3" | sed '2,$s/^/            /')"
-    echo "  actual:   $(printf '%s' "$2" | sed '2,$s/^/            /')"
-  fi
-}
-
-# wait_for <seconds> <command...>: retries the command until it succeeds.
-wait_for() {
-  local tries=$(($1 * 20)); shift
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -le 0 ] && return 1
-    sleep 0.05
-  done
-}
+. "$root/tests/wine/e2e_lib.sh"
 
 has_lines() { [ -f "$1" ] && [ "$(wc -l <"$1")" -ge "$2" ]; }
 
