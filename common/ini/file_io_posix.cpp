@@ -123,31 +123,14 @@ FileRead read_native_file(const std::string& path, std::size_t max_bytes, bool f
     result.status = ReadStatus::too_large;
     return result;
   }
-  // One byte more than the size shows a file that grew meanwhile; a short
-  // read is the end of the file.
-  result.bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
-  std::size_t done = 0;
-  for (;;) {
-    const std::size_t want = result.bytes.size() - done;
-    const ssize_t n = ::read(fd.get(), result.bytes.data() + done, want);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      result.bytes.clear();
-      result.status = ReadStatus::failed;
-      return result;
-    }
-    done += static_cast<std::size_t>(n);
-    if (static_cast<std::size_t>(n) < want || done > max_bytes) break;
-    result.bytes.resize(done + 4096);
-  }
-  result.bytes.resize(done);
-  if (done > max_bytes) {
-    result.bytes.clear();
-    result.status = ReadStatus::too_large;
-    return result;
-  }
-  result.status = ReadStatus::ok;
-  return result;
+  return read_to_end(static_cast<std::size_t>(st.st_size), max_bytes,
+                     [&fd](char* buffer, std::size_t want) -> std::optional<std::size_t> {
+                       for (;;) {
+                         const ssize_t n = ::read(fd.get(), buffer, want);
+                         if (n >= 0) return static_cast<std::size_t>(n);
+                         if (errno != EINTR) return std::nullopt;
+                       }
+                     });
 }
 
 namespace {

@@ -113,30 +113,14 @@ FileRead read_native_file(const std::string& path, std::size_t max_bytes, bool f
     result.status = ReadStatus::too_large;
     return result;
   }
-  // One byte more than the size shows a file that grew meanwhile; a short
-  // read is the end of the file.
-  result.bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
-  std::size_t done = 0;
-  for (;;) {
-    const auto want = static_cast<DWORD>(result.bytes.size() - done);
-    DWORD got = 0;
-    if (!ReadFile(file.get(), result.bytes.data() + done, want, &got, nullptr)) {
-      result.bytes.clear();
-      result.status = ReadStatus::failed;
-      return result;
-    }
-    done += got;
-    if (got < want || done > max_bytes) break;
-    result.bytes.resize(done + 4096);
-  }
-  result.bytes.resize(done);
-  if (done > max_bytes) {
-    result.bytes.clear();
-    result.status = ReadStatus::too_large;
-    return result;
-  }
-  result.status = ReadStatus::ok;
-  return result;
+  return read_to_end(static_cast<std::size_t>(size.QuadPart), max_bytes,
+                     [&file](char* buffer, std::size_t want) -> std::optional<std::size_t> {
+                       DWORD got = 0;
+                       if (!ReadFile(file.get(), buffer, static_cast<DWORD>(want), &got, nullptr)) {
+                         return std::nullopt;
+                       }
+                       return got;
+                     });
 }
 
 namespace {

@@ -25,4 +25,33 @@ FileLayer& native_file_layer() {
   return layer;
 }
 
+
+
+FileRead read_to_end(std::size_t expected_size, std::size_t max_bytes,
+                     const std::function<std::optional<std::size_t>(char*, std::size_t)>& read_some) {
+  FileRead result;
+  result.bytes.resize(expected_size + 1);
+  std::size_t done = 0;
+  for (;;) {
+    const std::size_t want = result.bytes.size() - done;
+    const std::optional<std::size_t> got = read_some(result.bytes.data() + done, want);
+    if (!got) {
+      result.bytes.clear();
+      result.status = ReadStatus::failed;
+      return result;
+    }
+    done += *got;
+    if (*got < want || done > max_bytes) break;
+    result.bytes.resize(done + 4096);
+  }
+  result.bytes.resize(done);
+  if (done > max_bytes) {
+    result.bytes.clear();
+    result.status = ReadStatus::too_large;
+    return result;
+  }
+  result.status = ReadStatus::ok;
+  return result;
+}
+
 }  // namespace zel::ini
