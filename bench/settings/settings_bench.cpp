@@ -18,6 +18,7 @@
 #include "common/ini/ini_profile_store.h"
 #include "panel/platform/win32/win32_profile_store.h"
 #include "panel/tuning/settings_seeding.h"
+#include "tests/common/file_bytes.h"
 
 namespace {
 
@@ -32,23 +33,8 @@ double seconds_of(const std::function<void()>& work) {
   return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-std::string file_bytes(const std::string& path) {
-  std::string out;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    std::fclose(f);
-  }
-  return out;
-}
-
-void put_file(const std::string& path, const std::string& bytes) {
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-}
+using zel::test::file_bytes;
+using zel::test::put_file;
 
 // Milliseconds since `start`.
 DWORD since(DWORD start) { return GetTickCount() - start; }

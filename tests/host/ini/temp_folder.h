@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/common/file_bytes.h"
+
 namespace zel::test {
 
 class TempFolder {
@@ -60,35 +62,5 @@ class TempFolder {
 
   std::string path_;
 };
-
-inline void put_file(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// The file's bytes, or "<missing>".
-inline std::string file_bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "<missing>";
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Control and high bytes as \xNN, so that failures print readably.
-inline std::string escaped(std::string_view s) {
-  std::string out;
-  char buf[8];
-  for (unsigned char c : s) {
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c >= 0x20 && c < 0x7f && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      std::snprintf(buf, sizeof buf, "\\x%02X", c);
-      out += buf;
-    }
-  }
-  return out;
-}
 
 }  // namespace zel::test

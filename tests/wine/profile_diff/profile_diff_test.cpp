@@ -39,40 +39,14 @@
 
 #include "common/ini/fault_file_layer.h"
 #include "common/ini/ini_profile_store.h"
+#include "tests/common/file_bytes.h"
 
 namespace {
 
 using namespace std::literals;
+using zel::test::escaped;
+using zel::test::file_bytes;
 
-std::string escaped(std::string_view s) {
-  std::string out;
-  char buf[8];
-  for (unsigned char c : s) {
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c >= 0x20 && c < 0x7f && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      std::snprintf(buf, sizeof buf, "\\x%02X", c);
-      out += buf;
-    }
-  }
-  return out;
-}
-
-std::string read_bytes(const std::string& path) {
-  std::string out;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    std::fclose(f);
-    return out;
-  }
-  return "<missing>";
-}
 
 void write_bytes(const std::string& path, std::string_view bytes) {
   FILE* f = std::fopen(path.c_str(), "wb");
@@ -224,7 +198,7 @@ TEST_F(ProfileDiffTest, GeneratedSequencesGiveTheSameResultsAndFiles) {
                                                  size, native.c_str());
         const std::string expected = size ? std::string(buffer.data(), n) : std::string();
         const std::string actual = store.read_text(section, key, fallback, size);
-        ASSERT_EQ(escaped(actual), escaped(expected)) << what.str() << "\nfile: " << escaped(read_bytes(native));
+        ASSERT_EQ(escaped(actual), escaped(expected)) << what.str() << "\nfile: " << escaped(file_bytes(native));
         continue;
       }
       if (kind < 50) {
@@ -232,7 +206,7 @@ TEST_F(ProfileDiffTest, GeneratedSequencesGiveTheSameResultsAndFiles) {
         what << "read_int [" << escaped(section) << "] [" << escaped(key) << "] default " << fallback;
         drop_platform_copy();
         const auto expected = static_cast<std::int32_t>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, native.c_str()));
-        ASSERT_EQ(store.read_int(section, key, fallback), expected) << what.str() << "\nfile: " << escaped(read_bytes(native));
+        ASSERT_EQ(store.read_int(section, key, fallback), expected) << what.str() << "\nfile: " << escaped(file_bytes(native));
         continue;
       }
 
@@ -259,7 +233,7 @@ TEST_F(ProfileDiffTest, GeneratedSequencesGiveTheSameResultsAndFiles) {
                                            std::string(w.value).c_str(), native.c_str()) != FALSE && all;
         }
         ASSERT_EQ(store.write_texts(batch), all) << what.str();
-        ASSERT_EQ(escaped(read_bytes(store_path())), escaped(read_bytes(native))) << what.str();
+        ASSERT_EQ(escaped(file_bytes(store_path())), escaped(file_bytes(native))) << what.str();
         continue;
       }
       BOOL expected = FALSE;
@@ -280,7 +254,7 @@ TEST_F(ProfileDiffTest, GeneratedSequencesGiveTheSameResultsAndFiles) {
         actual = store.delete_section(section);
       }
       ASSERT_EQ(actual, expected != FALSE) << what.str();
-      ASSERT_EQ(escaped(read_bytes(store_path())), escaped(read_bytes(native))) << what.str();
+      ASSERT_EQ(escaped(file_bytes(store_path())), escaped(file_bytes(native))) << what.str();
     }
   }
   std::printf("%d operations, %d of them writes, over %zu starting files\n", operations, writes,
