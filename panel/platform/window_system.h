@@ -77,10 +77,10 @@ class WindowSystem {
   // DestroyWindow: the window's handler gets WM_DESTROY before it returns.
   virtual bool destroy_window(WindowId window) = 0;
 
-  virtual bool register_window_class(const WindowClassSpec& spec) = 0;
+  virtual bool register_window_class(const WindowClassSpec& window_class) = 0;
   // CreateWindowExA. WM_CREATE reaches `handler` before this returns; the
   // handler must outlive the window. kNoWindow on failure.
-  virtual WindowId create_window(const WindowSpec& spec, WindowHandler& handler) = 0;
+  virtual WindowId create_window(const WindowSpec& request, WindowHandler& handler) = 0;
 
   // Size of the primary screen (GetSystemMetrics SM_CXSCREEN, SM_CYSCREEN).
   virtual Size screen_size() = 0;

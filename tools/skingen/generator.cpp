@@ -63,13 +63,13 @@ void prepare_art(SetWork& w, Checker& check) {
   const SetDescription& set = *w.set;
   for (const skin::ButtonRow& row : skin::kButtons) {
     const std::string token(row.token);
-    const auto spec = set.labels.find(token);
-    if (spec == set.labels.end()) {
+    const auto label_text = set.labels.find(token);
+    if (label_text == set.labels.end()) {
       check.fail("no label for button " + token);
       continue;
     }
     std::string why;
-    if (auto label = parse_label(spec->second, &why)) {
+    if (auto label = parse_label(label_text->second, &why)) {
       w.art[static_cast<std::size_t>(row.id)].label = std::move(*label);
     } else {
       check.fail("label of " + token + ": " + why);
@@ -78,7 +78,7 @@ void prepare_art(SetWork& w, Checker& check) {
     w.art[static_cast<std::size_t>(row.id)].wordmark =
         style != set.styles.end() && style->second == "wordmark";
   }
-  for (const auto& [token, spec] : set.labels) {
+  for (const auto& [token, label_text] : set.labels) {
     const bool known =
         token == "MUTE.muted" || std::any_of(std::begin(skin::kButtons), std::end(skin::kButtons),
                                              [&](const skin::ButtonRow& r) { return r.token == token; });

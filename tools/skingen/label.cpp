@@ -58,7 +58,7 @@ std::optional<LabelFit> try_fit(const Label& label, Font font, int width, int he
 
 }  // namespace
 
-std::optional<Label> parse_label(std::string_view spec, std::string* error) {
+std::optional<Label> parse_label(std::string_view source, std::string* error) {
   Label label;
   std::vector<LabelItem> line;
   std::string text;
@@ -69,24 +69,24 @@ std::optional<Label> parse_label(std::string_view spec, std::string* error) {
   auto end_line = [&]() -> bool {
     end_text();
     if (line.empty()) {
-      *error = "empty line in label \"" + std::string(spec) + "\"";
+      *error = "empty line in label \"" + std::string(source) + "\"";
       return false;
     }
     label.lines.push_back(std::move(line));
     line.clear();
     return true;
   };
-  for (std::size_t i = 0; i < spec.size(); ++i) {
-    const char ch = spec[i];
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    const char ch = source[i];
     if (ch == '|') {
       if (!end_line()) return std::nullopt;
     } else if (ch == '<') {
-      const std::size_t close = spec.find('>', i);
+      const std::size_t close = source.find('>', i);
       if (close == std::string_view::npos) {
-        *error = "unclosed icon in label \"" + std::string(spec) + "\"";
+        *error = "unclosed icon in label \"" + std::string(source) + "\"";
         return std::nullopt;
       }
-      const std::string name(spec.substr(i + 1, close - i - 1));
+      const std::string name(source.substr(i + 1, close - i - 1));
       if (!icon_known(name)) {
         *error = "unknown icon <" + name + ">";
         return std::nullopt;
@@ -97,7 +97,7 @@ std::optional<Label> parse_label(std::string_view spec, std::string* error) {
     } else {
       if (!font_has(Font::kRegular, std::string_view(&ch, 1)) &&
           !font_has(Font::kSmall, std::string_view(&ch, 1))) {
-        *error = std::string("no glyph for '") + ch + "' in label \"" + std::string(spec) + "\"";
+        *error = std::string("no glyph for '") + ch + "' in label \"" + std::string(source) + "\"";
         return std::nullopt;
       }
       text += ch;

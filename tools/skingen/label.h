@@ -22,7 +22,7 @@ struct Label {
 
 // nullopt, with the reason in *error, for an empty label, an empty line, an
 // unknown icon or a character that neither font has.
-std::optional<Label> parse_label(std::string_view spec, std::string* error);
+std::optional<Label> parse_label(std::string_view source, std::string* error);
 
 // How a label is drawn in a given area: in the regular font when it fits,
 // else in the small one.

@@ -254,33 +254,33 @@ bool Process::destroy_window(WindowId window) {
   return true;
 }
 
-bool Process::register_window_class(const WindowClassSpec& spec) {
-  record("RegisterClass(" + spec.name + ", style " + std::to_string(spec.style) + ", icon " +
-         std::to_string(spec.icon_resource) + ", cursor " + std::to_string(spec.cursor_resource) +
-         ", menu " + spec.menu_name + ")");
-  if (failing("RegisterClass") || classes_.count(lower(spec.name)) != 0) return false;
-  classes_.insert(lower(spec.name));
+bool Process::register_window_class(const WindowClassSpec& window_class) {
+  record("RegisterClass(" + window_class.name + ", style " + std::to_string(window_class.style) + ", icon " +
+         std::to_string(window_class.icon_resource) + ", cursor " + std::to_string(window_class.cursor_resource) +
+         ", menu " + window_class.menu_name + ")");
+  if (failing("RegisterClass") || classes_.count(lower(window_class.name)) != 0) return false;
+  classes_.insert(lower(window_class.name));
   return true;
 }
 
-WindowId Process::create_window(const WindowSpec& spec, WindowHandler& handler) {
-  std::string line = "CreateWindow(" + std::to_string(spec.ex_style) + ", " + spec.class_name +
-                     ", " + spec.title + ", " + std::to_string(spec.style) + ", " +
-                     std::to_string(spec.rect.left) + ", " + std::to_string(spec.rect.top) + ", " +
-                     std::to_string(spec.rect.width()) + ", " + std::to_string(spec.rect.height()) +
-                     ", parent " + desktop_.name_of(spec.parent) + ")";
-  if (failing("CreateWindow") || classes_.count(lower(spec.class_name)) == 0) {
+WindowId Process::create_window(const WindowSpec& request, WindowHandler& handler) {
+  std::string line = "CreateWindow(" + std::to_string(request.ex_style) + ", " + request.class_name +
+                     ", " + request.title + ", " + std::to_string(request.style) + ", " +
+                     std::to_string(request.rect.left) + ", " + std::to_string(request.rect.top) + ", " +
+                     std::to_string(request.rect.width()) + ", " + std::to_string(request.rect.height()) +
+                     ", parent " + desktop_.name_of(request.parent) + ")";
+  if (failing("CreateWindow") || classes_.count(lower(request.class_name)) == 0) {
     record(line + " = null");
     return kNoWindow;
   }
   record(line);
   const WindowId id{desktop_.next_window_++};
   Desktop::WindowRecord& w = desktop_.windows_[id.value];
-  w.state.class_name = spec.class_name;
-  w.state.title = spec.title;
+  w.state.class_name = request.class_name;
+  w.state.title = request.title;
   w.state.process = name_;
-  w.state.rect = spec.rect;
-  w.state.style = spec.style;
+  w.state.rect = request.rect;
+  w.state.style = request.style;
   w.owner = this;
   w.handler = &handler;
   if (desktop_.deliver(id, Message{wm::kCreate, 0, 0}, "sent") == -1) {

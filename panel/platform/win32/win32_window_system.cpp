@@ -75,28 +75,28 @@ void Win32WindowSystem::set_focus(WindowId window) { SetFocus(to_hwnd(window)); 
 
 bool Win32WindowSystem::destroy_window(WindowId window) { return DestroyWindow(to_hwnd(window)) != FALSE; }
 
-bool Win32WindowSystem::register_window_class(const WindowClassSpec& spec) {
-  const std::string name = c_string(spec.name);
-  const std::string menu = c_string(spec.menu_name);
+bool Win32WindowSystem::register_window_class(const WindowClassSpec& wanted) {
+  const std::string name = c_string(wanted.name);
+  const std::string menu = c_string(wanted.menu_name);
   WNDCLASSA window_class = {};
-  window_class.style = spec.style;
+  window_class.style = wanted.style;
   window_class.lpfnWndProc = window_procedure;
   window_class.hInstance = instance_;
-  if (spec.icon_resource != 0) window_class.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(spec.icon_resource));
-  if (spec.cursor_resource != 0) {
-    window_class.hCursor = LoadCursorA(instance_, MAKEINTRESOURCEA(spec.cursor_resource));
+  if (wanted.icon_resource != 0) window_class.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(wanted.icon_resource));
+  if (wanted.cursor_resource != 0) {
+    window_class.hCursor = LoadCursorA(instance_, MAKEINTRESOURCEA(wanted.cursor_resource));
   }
   window_class.lpszMenuName = menu.empty() ? nullptr : menu.c_str();
   window_class.lpszClassName = name.c_str();
   return RegisterClassA(&window_class) != 0;
 }
 
-WindowId Win32WindowSystem::create_window(const WindowSpec& spec, WindowHandler& handler) {
-  const std::string class_name = c_string(spec.class_name);
-  const std::string title = c_string(spec.title);
-  const HWND window = CreateWindowExA(spec.ex_style, class_name.c_str(), title.c_str(), spec.style,
-                                      spec.rect.left, spec.rect.top, spec.rect.width(), spec.rect.height(),
-                                      to_hwnd(spec.parent), nullptr, instance_, &handler);
+WindowId Win32WindowSystem::create_window(const WindowSpec& request, WindowHandler& handler) {
+  const std::string class_name = c_string(request.class_name);
+  const std::string title = c_string(request.title);
+  const HWND window = CreateWindowExA(request.ex_style, class_name.c_str(), title.c_str(), request.style,
+                                      request.rect.left, request.rect.top, request.rect.width(), request.rect.height(),
+                                      to_hwnd(request.parent), nullptr, instance_, &handler);
   if (window != nullptr) created_.emplace_back(window, &handler);
   return to_window_id(window);
 }

@@ -42,8 +42,8 @@ class Win32WindowSystem final : public WindowSystem {
   void set_z_band(WindowId window, ZBand band) override;
   void set_focus(WindowId window) override;
   bool destroy_window(WindowId window) override;
-  bool register_window_class(const WindowClassSpec& spec) override;
-  WindowId create_window(const WindowSpec& spec, WindowHandler& handler) override;
+  bool register_window_class(const WindowClassSpec& wanted) override;
+  WindowId create_window(const WindowSpec& request, WindowHandler& handler) override;
   Size screen_size() override;
   void post_quit(int exit_code) override;
 
