@@ -85,17 +85,13 @@ await_exit() {
 
 # win.ini [AP], the screen saver switch and system32's ZtTV.dll are shared by
 # the prefix: note what was there.
-saved_ap=()
-for key in 222APDirectory ZelPanelIniFile ZelSettingIniFile; do
-  robot ini-get win.ini AP "$key"
-  if [ "$rc" -eq 0 ]; then saved_ap+=("$key=$out"); else saved_ap+=("$key"); fi
-done
+save_ap 222APDirectory ZelPanelIniFile ZelSettingIniFile
 saved_screen_saver="$(screen_saver)"
-if [ -f "$system_dll" ]; then mv "$system_dll" "$scratch/ZtTV.dll.saved"; fi
+set_aside_tuner_dll
 
 listener=""
 clean_up() {
-  local pid entry
+  local pid
   # Whatever a failed check left running: the TV program by its window, the
   # programs this script started by their process ids.
   robot post-msg "${tv[@]}" WM_CLOSE
@@ -106,20 +102,13 @@ clean_up() {
       wait "$pid" 2>/dev/null
     fi
   done
-  for entry in "${saved_ap[@]}"; do
-    if [[ "$entry" == *=* ]]; then
-      robot ini-set win.ini AP "${entry%%=*}" "${entry#*=}"
-    else
-      robot ini-delete win.ini AP "$entry"
-    fi
-  done
+  restore_ap
   if [ -n "$saved_screen_saver" ]; then
     set_screen_saver "$saved_screen_saver"
   else
     wine reg delete "$desktop_key" /v ScreenSaveActive /f >/dev/null 2>&1
   fi
-  rm -f "$system_dll"
-  if [ -f "$scratch/ZtTV.dll.saved" ]; then mv "$scratch/ZtTV.dll.saved" "$system_dll"; fi
+  restore_tuner_dll
   rm -rf "$install_unix" "$scratch"
   if [ -n "$own_prefix" ]; then zel_wine_down; fi
 }
@@ -131,12 +120,8 @@ robot wait-gone "${tv[@]}" 100
 check "no TV window before the test" "$rc" 0
 
 # The products where the installer puts them; no skin file.
-mkdir -p "$install_unix"
-cp "$bin/ZEL.exe" "$bin/video.ex_" "$install_unix/"
+install_panel
 if [ "$scenario" != missing-library ]; then cp "$bin/ZtTV.dll" "$system_dll"; fi
-robot ini-set win.ini AP 222APDirectory "$install_dir"
-robot ini-set win.ini AP ZelPanelIniFile ZelPFile.ini
-robot ini-set win.ini AP ZelSettingIniFile ZelSFile.ini
 # Air TV on channel 5; both channel lists scanned, so that the first use of
 # a tuner source does not wait for a scan.
 robot ini-set "$settings" HovraCrossbar InputSource 4

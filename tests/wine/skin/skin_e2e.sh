@@ -131,30 +131,18 @@ shot() {
 
 # ------------------------------------------------------------------ set-up
 
-saved_ap=()
-for key in 222APDirectory ZelPanelIniFile ZelSettingIniFile; do
-  robot ini-get win.ini AP "$key"
-  if [ "$rc" -eq 0 ]; then saved_ap+=("$key=$out"); else saved_ap+=("$key"); fi
-done
-if [ -f "$system_dll" ]; then mv "$system_dll" "$scratch/ZtTV.dll.saved"; fi
+save_ap 222APDirectory ZelPanelIniFile ZelSettingIniFile
+set_aside_tuner_dll
 
 clean_up() {
-  local entry
   robot post-msg "${tv[@]}" WM_CLOSE
   robot wait-gone "${tv[@]}" 3000
   if [ -n "$zel_pid" ] && kill -0 "$zel_pid" 2>/dev/null; then
     kill "$zel_pid" 2>/dev/null
     wait "$zel_pid" 2>/dev/null
   fi
-  for entry in "${saved_ap[@]}"; do
-    if [[ "$entry" == *=* ]]; then
-      robot ini-set win.ini AP "${entry%%=*}" "${entry#*=}"
-    else
-      robot ini-delete win.ini AP "$entry"
-    fi
-  done
-  rm -f "$system_dll"
-  if [ -f "$scratch/ZtTV.dll.saved" ]; then mv "$scratch/ZtTV.dll.saved" "$system_dll"; fi
+  restore_ap
+  restore_tuner_dll
   rm -rf "$install_unix" "$scratch"
   if [ -n "$own_prefix" ]; then zel_wine_down; fi
 }
@@ -165,12 +153,8 @@ check "no panel window before the test" "$rc" 0
 robot wait-gone "${tv[@]}" 100
 check "no TV window before the test" "$rc" 0
 
-mkdir -p "$install_unix"
-cp "$bin/ZEL.exe" "$bin/video.ex_" "$install_unix/"
+install_panel
 cp "$bin/ZtTV.dll" "$system_dll"
-robot ini-set win.ini AP 222APDirectory "$install_dir"
-robot ini-set win.ini AP ZelPanelIniFile ZelPFile.ini
-robot ini-set win.ini AP ZelSettingIniFile ZelSFile.ini
 # Air TV on channel 5, both channel lists scanned: the start draws the TV
 # plate, the channel digits and the Air lamp and asks for no scan. The
 # simulated panel starts from the same file.

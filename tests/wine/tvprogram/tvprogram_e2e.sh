@@ -29,21 +29,7 @@ settings="$install_dir\\ZelSFile.ini"
 replies_unix="$install_unix/replies.txt"
 
 # win.ini [AP] is shared by the whole prefix: put back what was there.
-saved_ap=()
-for key in 222APDirectory ZelSettingIniFile; do
-  robot ini-get win.ini AP "$key"
-  if [ "$rc" -eq 0 ]; then saved_ap+=("$key=$out"); else saved_ap+=("$key"); fi
-done
-restore_ap() {
-  local entry
-  for entry in "${saved_ap[@]}"; do
-    if [[ "$entry" == *=* ]]; then
-      robot ini-set win.ini AP "${entry%%=*}" "${entry#*=}"
-    else
-      robot ini-delete win.ini AP "$entry"
-    fi
-  done
-}
+save_ap 222APDirectory ZelSettingIniFile
 
 robot wait-gone "${tv[@]}" 100
 check "no TV window before the test" "$rc" 0
